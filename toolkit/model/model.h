@@ -10,7 +10,7 @@
 // gone or when nothing is scheduled any more (the script is over); timers alone do not
 // keep them going.
 //
-// Choices the Win32 backend makes the same way:
+// Where the interface leaves room, the model chooses (the Win32 backend behaves alike):
 // - A wait runs what falls due before its deadline; what is due at the deadline itself
 //   runs after the wait, in the loop outside it.
 // - Scheduled actions run as handlers do: a destroy() asked for in one is carried out when
@@ -53,7 +53,8 @@ class Model final : public Toolkit {
   void setText(const WindowDesign& window, std::string_view control, const Text& text) override;
   void setVisible(const WindowDesign& window, std::string_view control, bool visible) override;
   void setPicture(const WindowDesign& window, std::string_view control, ByteView picture) override;
-  void setTimerPeriod(const WindowDesign& window, std::string_view control, int milliseconds) override;
+  void setTimerPeriod(const WindowDesign& window, std::string_view control,
+                      int milliseconds) override;
   void navigate(const WindowDesign& window, std::string_view control, const Text& link) override;
   std::optional<Text> chooseFile(const WindowDesign& window, std::string_view dialog,
                                  const Text& filter) override;

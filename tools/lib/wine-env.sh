@@ -25,6 +25,9 @@ zavo_wine_start() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wineserver -w
   wineserver -p >/dev/null 2>&1 </dev/null
+  # Start Wine's services now, detached from our output: a service that a test program
+  # starts on demand inherits the test's output pipe, and ctest then waits for it forever.
+  wine wineboot >/dev/null 2>&1 </dev/null
 }
 
 zavo_wine_stop() {
