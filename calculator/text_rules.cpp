@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace calculator {
@@ -79,11 +80,12 @@ std::int32_t textToInteger(const Text& text) {
 Text realToText(double value) {
   if (value == 0 || std::isnan(value)) return "0";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-  // 17 significant digits, exactly as the value holds them, independent of the C library.
+  // 17 significant digits; only the digits and the exponent's value are taken from the
+  // C library, the rounding to 13 digits and the notation are ours. (std::to_chars would
+  // do too, but it links 186 KB of tables into the calculator.)
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                    std::chars_format::scientific, 16);
-  const std::string scientific(buffer, result.ptr);
+  const int length = std::snprintf(buffer, sizeof buffer, "%.16e", std::fabs(value));
+  const std::string scientific(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
   const auto e = scientific.find('e');
   std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);  // 17 digits
   int exponent = std::atoi(scientific.c_str() + e + 1);
