@@ -2,8 +2,9 @@
 # links <file>'s bytes into <target> as
 #   extern "C" const unsigned char <symbol>_begin[], <symbol>_end[];
 # by the assembler's .incbin, so large blocks (the calculator inside the maker) cost no
-# compile time. <file> may be a generator expression such as $<TARGET_FILE:dll>; name the
-# producing targets in DEPENDS so the embedding object is rebuilt when they change.
+# compile time. A file made by the build is named by its real output path (Ninja cannot
+# take a generator expression as the object's file dependency), with its producing targets
+# in DEPENDS so they are built first.
 function(embed_bytes target symbol file)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   if(WIN32)
