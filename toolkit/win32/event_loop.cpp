@@ -5,8 +5,9 @@
 //
 // A wait sleeps in MsgWaitForMultipleObjectsEx until a message or its deadline comes, so
 // it costs no processor time, and measures elapsed time as an unsigned difference of tick
-// counts, which survives the counter's wrap-around. Its frame holds only a MSG, so waits
-// can nest hundreds deep.
+// counts, which survives the counter's wrap-around. Clicks run from here, not from inside
+// a window procedure, so a level of nested waits costs only these small frames (about
+// 0.5 KB of stack measured) and no window procedure nesting.
 #include "toolkit/win32/state.h"
 
 namespace toolkit::win32 {
@@ -18,12 +19,6 @@ WindowRecord* topLevelOf(const Backend::State& state, HWND hwnd) {
   for (const auto& window : state.windows)
     if (window->hwnd == root) return window.get();
   return nullptr;
-}
-
-bool takesFocus(const ControlRecord& control) {
-  const Kind kind = control.design->kind;
-  return (kind == Kind::EditBox || kind == Kind::Button || kind == Kind::Browser) && control.hwnd &&
-         IsWindowVisible(control.hwnd) && IsWindowEnabled(control.hwnd);
 }
 
 // Tab order is the design's row order; Shift+Tab goes back.
@@ -45,6 +40,12 @@ void moveFocus(const WindowRecord& window, bool backwards) {
 }
 
 }  // namespace
+
+bool takesFocus(const ControlRecord& control) {
+  const Kind kind = control.design->kind;
+  return (kind == Kind::EditBox || kind == Kind::Button || kind == Kind::Browser) && control.hwnd &&
+         IsWindowVisible(control.hwnd) && IsWindowEnabled(control.hwnd);
+}
 
 void Backend::State::pump(const MSG& message) {
   if (message.message == kRunClick) {
@@ -85,7 +86,7 @@ void Backend::wait(int milliseconds) {
     MsgWaitForMultipleObjectsEx(0, nullptr, length - elapsed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     // What is due once the deadline has passed is left to the loop outside the wait.
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    while (GetTickCount() - start < length && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
       state_->pump(message);
   }
 }

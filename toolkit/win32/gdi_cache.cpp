@@ -5,27 +5,28 @@
 namespace toolkit::win32 {
 
 GdiCache::~GdiCache() {
-  for (const auto& [look, font] : fonts_) DeleteObject(font);
-  for (const auto& [colour, brush] : brushes_) DeleteObject(brush);
+  for (const FontLook& made : fonts_) DeleteObject(made.font);
+  for (const BrushLook& made : brushes_) DeleteObject(made.brush);
 }
 
 HFONT GdiCache::font(Font font) {
   if (font.height <= 0) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  const std::pair look{font.height, font.bold};
-  if (const auto found = fonts_.find(look); found != fonts_.end()) return found->second;
+  for (const FontLook& made : fonts_)
+    if (made.look.height == font.height && made.look.bold == font.bold) return made.font;
   // A negative height asks for that character height; no face name lets the system pick
   // its face for the character set.
   HFONT made = CreateFontA(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                            FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, nullptr);
-  fonts_.emplace(look, made);
+  fonts_.push_back({font, made});
   return made;
 }
 
 HBRUSH GdiCache::brush(COLORREF colour) {
-  if (const auto found = brushes_.find(colour); found != brushes_.end()) return found->second;
+  for (const BrushLook& made : brushes_)
+    if (made.colour == colour) return made.brush;
   HBRUSH made = CreateSolidBrush(colour);
-  brushes_.emplace(colour, made);
+  brushes_.push_back({colour, made});
   return made;
 }
 

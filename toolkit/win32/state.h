@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -60,8 +59,17 @@ class GdiCache {
   HBRUSH brush(COLORREF colour);
 
  private:
-  std::map<std::pair<int, bool>, HFONT> fonts_;
-  std::map<COLORREF, HBRUSH> brushes_;
+  // A design has a handful of looks: a short list searched in order is enough.
+  struct FontLook {
+    Font look;
+    HFONT font;
+  };
+  struct BrushLook {
+    COLORREF colour;
+    HBRUSH brush;
+  };
+  std::vector<FontLook> fonts_;
+  std::vector<BrushLook> brushes_;
 };
 
 struct Backend::State {
@@ -89,6 +97,9 @@ struct Backend::State {
   void pump(const MSG& message);
   void loopWhileLoaded(WindowId window);
 };
+
+// Edit boxes, buttons and the browser control take the focus while shown and enabled.
+bool takesFocus(const ControlRecord& control);
 
 // Colours of the design as GDI wants them; default background is the button face.
 COLORREF textColourOf(const ControlDesign& control);

@@ -9,15 +9,9 @@ namespace toolkit::win32 {
 
 namespace {
 
-bool takesFirstFocus(const ControlRecord& control) {
-  const Kind kind = control.design->kind;
-  return (kind == Kind::EditBox || kind == Kind::Button) && control.hwnd &&
-         IsWindowVisible(control.hwnd) && IsWindowEnabled(control.hwnd);
-}
-
 void focusFirstControl(const WindowRecord& window) {
   for (const ControlRecord& control : window.controls)
-    if (takesFirstFocus(control)) {
+    if (takesFocus(control)) {
       SetFocus(control.hwnd);
       return;
     }

@@ -141,9 +141,45 @@ TEST_F(BackendTest, EscInAnEditBoxClosesTheWindowAsTheCloseBoxDoes) {
   int destroying = 0;
   backend_.load(window_, {{"", Event::Destroying, [&] { ++destroying; }}}, Mode::Ordinary);
   PostMessageA(controlOf(window_, "编辑框1"), WM_KEYDOWN, VK_ESCAPE, 1);
-  backend_.run();
+  backend_.wait(300);
   EXPECT_EQ(destroying, 1);
   EXPECT_FALSE(backend_.isLoaded(window_));
+}
+
+// Presses a key in the focused control, with Shift held or not, and lets the loop run.
+void pressKey(Backend& backend, WPARAM key, bool shift) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+  backend.wait(50);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+TEST_F(BackendTest, TabMovesTheFocusInDesignOrderAndEnterDoesNot) {
+  backend_.load(window_, {}, Mode::Ordinary);
+  const HWND first = controlOf(window_, "编辑框1");
+  const HWND second = controlOf(window_, "编辑框2");
+  const HWND button = controlOf(window_, "按钮1");
+  SetFocus(first);
+  ASSERT_EQ(GetFocus(), first);
+  pressKey(backend_, VK_RETURN, false);
+  EXPECT_EQ(GetFocus(), first);
+  pressKey(backend_, VK_TAB, false);
+  EXPECT_EQ(GetFocus(), second);
+  pressKey(backend_, VK_TAB, false);
+  EXPECT_EQ(GetFocus(), button);
+  pressKey(backend_, VK_TAB, false);  // labels, group boxes and pictures take no focus
+  EXPECT_EQ(GetFocus(), first);
+  pressKey(backend_, VK_TAB, true);
+  EXPECT_EQ(GetFocus(), button);
+  backend_.setVisible(window_, "编辑框2", false);
+  SetFocus(first);
+  pressKey(backend_, VK_TAB, false);  // a hidden box is passed over
+  EXPECT_EQ(GetFocus(), button);
+  EXPECT_EQ(backend_.text(window_, "编辑框1"), "初值") << "no tab character typed";
 }
 
 TEST_F(BackendTest, HiddenWindowIgnoresTheCloseBox) {
