@@ -24,25 +24,11 @@ void Model::State::raise(WindowId window, std::string_view control, Event event)
 }
 
 void Model::State::runHandler(std::function<void()> handler) {
-  ++handlerDepth;
-  handler();
-  --handlerDepth;
-  for (;;) {
-    const auto due = std::find_if(
-        destroyRequests.begin(), destroyRequests.end(),
-        [this](const DestroyRequest& request) { return request.handlerDepth > handlerDepth; });
-    if (due == destroyRequests.end()) return;
-    const WindowId window = due->window;
-    destroyRequests.erase(due);
-    destroyNow(window);
-  }
+  destroys.runHandler(handler, [this](WindowId window) { destroyNow(window); });
 }
 
 void Model::State::requestDestroy(WindowId window) {
-  if (handlerDepth == 0)
-    destroyNow(window);
-  else
-    destroyRequests.push_back({window, handlerDepth});
+  destroys.request(window, [this](WindowId doomed) { destroyNow(doomed); });
 }
 
 void Model::State::destroyNow(WindowId window) {

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/deferred_destroy.h"
 #include "toolkit/model/model.h"
 
 namespace toolkit::model {
@@ -50,11 +51,6 @@ struct Scheduled {
   std::uint64_t timerGeneration = 0;
 };
 
-struct DestroyRequest {
-  WindowId window;
-  int handlerDepth;  // the depth of the handler that asked
-};
-
 struct Model::State {
   std::vector<std::unique_ptr<WindowState>> windows;
   WindowId nextWindowId = 1;
@@ -66,9 +62,8 @@ struct Model::State {
   std::map<std::pair<std::int64_t, std::uint64_t>, Scheduled> schedule;
   int pendingActions = 0;
 
-  int handlerDepth = 0;
   int loopDepth = 0;
-  std::vector<DestroyRequest> destroyRequests;
+  DeferredDestroy destroys;
 
   std::vector<Message> messages;
   std::function<void(const Message&)> messageBoxReaction;

@@ -28,25 +28,11 @@ void Backend::State::raise(WindowId window, std::string_view control, Event even
   if (binding == target->bindings.end()) return;
   // A copy: the window, and with it its bindings, may go while the handler runs.
   const std::function<void()> handler = binding->handler;
-  ++handlerDepth;
-  handler();
-  --handlerDepth;
-  for (;;) {
-    const auto due = std::find_if(
-        destroyRequests.begin(), destroyRequests.end(),
-        [this](const DestroyRequest& request) { return request.handlerDepth > handlerDepth; });
-    if (due == destroyRequests.end()) return;
-    const WindowId doomed = due->window;
-    destroyRequests.erase(due);
-    destroyNow(doomed);
-  }
+  destroys.runHandler(handler, [this](WindowId doomed) { destroyNow(doomed); });
 }
 
 void Backend::State::requestDestroy(WindowId window) {
-  if (handlerDepth == 0)
-    destroyNow(window);
-  else
-    destroyRequests.push_back({window, handlerDepth});
+  destroys.request(window, [this](WindowId doomed) { destroyNow(doomed); });
 }
 
 void Backend::State::destroyNow(WindowId window) {

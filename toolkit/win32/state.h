@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/deferred_destroy.h"
 #include "toolkit/win32/backend.h"
 
 namespace toolkit::win32 {
@@ -43,11 +44,6 @@ struct WindowRecord {
   bool destroying = false;
 };
 
-struct DestroyRequest {
-  WindowId window;
-  int handlerDepth;  // the depth of the handler that asked
-};
-
 // Fonts and brushes, created once per look and freed with the backend.
 class GdiCache {
  public:
@@ -75,8 +71,7 @@ class GdiCache {
 struct Backend::State {
   std::vector<std::unique_ptr<WindowRecord>> windows;
   WindowId nextWindowId = 1;
-  int handlerDepth = 0;
-  std::vector<DestroyRequest> destroyRequests;
+  DeferredDestroy destroys;
   GdiCache gdi;
   bool comInitialised = false;
 
